@@ -5,11 +5,11 @@
 #pragma once
 #include <cstdint>
 
-constexpr int kNoParent = -1;
 constexpr int kPartCount = 12;
 
-// One part, in the order of the enemy file. `parent` is an index into the
-// Body (kNoParent for the soul and for parts that have come off).
+// One part, in the order of the enemy file. `parent` is the link: 0 for none
+// (the soul, a part that has come off, an all-zero record), else the index of
+// the parent part in the Body plus one.
 struct BodyPart {
     float life;
     float x, y;
@@ -32,7 +32,13 @@ struct Body {
     BodyPart parts[kPartCount];
 };
 
-// Parent of each part once linked (the soul has none).
+constexpr int32_t kNoParent = 0;
+inline int32_t linkTo(int index) { return index + 1; }
+inline bool hasParent(const BodyPart& part) { return part.parent != kNoParent; }
+// Index of the parent part, or -1 when the part has no link.
+inline int parentIndex(const BodyPart& part) { return part.parent - 1; }
+
+// Parent index of each part once linked (-1: the soul has none).
 extern const int kSkeleton[kPartCount];
 
 void clearRecord(BodyPart& record);

@@ -1,0 +1,5 @@
+#include "hand.h"
+
+// Placeholder until the hand is built.
+void controlHand(GameState&) {}
+void drawHandCursor(const GameState&) {}

@@ -1,0 +1,4 @@
+#include "physics.h"
+
+// Placeholder until the part physics is built.
+void stepPart(GameState&, int) {}
