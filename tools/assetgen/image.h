@@ -3,6 +3,7 @@
 // here, and the figure code reads the pixels back to find part rectangles.
 #pragma once
 #include <cairo.h>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -12,10 +13,10 @@ struct Image {
     std::vector<uint8_t> rgb;  // row-major, top row first, 3 bytes a pixel
 
     Image() = default;
-    Image(int w, int h) : width(w), height(h), rgb(static_cast<size_t>(w) * h * 3, 0) {}
+    Image(int w, int h) : width(w), height(h), rgb(static_cast<std::size_t>(w) * h * 3, 0) {}
 
-    const uint8_t* at(int x, int y) const { return &rgb[(static_cast<size_t>(y) * width + x) * 3]; }
-    uint8_t* at(int x, int y) { return &rgb[(static_cast<size_t>(y) * width + x) * 3]; }
+    const uint8_t* at(int x, int y) const { return &rgb[(static_cast<std::size_t>(y) * width + x) * 3]; }
+    uint8_t* at(int x, int y) { return &rgb[(static_cast<std::size_t>(y) * width + x) * 3]; }
     bool isBlack(int x, int y) const {
         const uint8_t* p = at(x, y);
         return p[0] == 0 && p[1] == 0 && p[2] == 0;
@@ -33,3 +34,6 @@ Image imageFromSurface(cairo_surface_t* surface, bool keyed);
 
 // A transparent ARGB32 surface to paint on; the caller destroys it.
 cairo_surface_t* newCanvas(int width, int height);
+
+// Writes the picture as a PNG for looking at it (the --preview option).
+bool writePreviewPng(const Image& image, const char* path);

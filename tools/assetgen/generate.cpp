@@ -1,0 +1,63 @@
+#include "generate.h"
+#include <cstdio>
+#include <string>
+#include "bmp_writer.h"
+#include "creatures.h"
+#include "enemy_file.h"
+#include "enemy_record.h"
+#include "output.h"
+
+namespace {
+
+class Writer {
+public:
+    explicit Writer(const GenerateOptions& o) : options_(o) {}
+
+    void picture(const std::string& name, const Image& image) {
+        check(name, writeGenerated(options_.dataDir + "/" + name, encodeBmp(image)));
+        if (!options_.previewDir.empty()) {
+            std::string flat = name.substr(0, name.size() - 4) + ".png";
+            for (char& c : flat)
+                if (c == '/') c = '_';
+            writePreviewPng(image, (options_.previewDir + "/" + flat).c_str());
+        }
+    }
+    void authorFile(const std::string& name, const std::vector<uint8_t>& bytes) {
+        check(name, writeIfAbsent(options_.dataDir + "/" + name, bytes));
+    }
+    int failures() const { return failures_; }
+
+private:
+    void check(const std::string& name, WriteResult result) {
+        if (result != WriteResult::failed) return;
+        std::fprintf(stderr, "assetgen: cannot write %s/%s\n", options_.dataDir.c_str(), name.c_str());
+        ++failures_;
+    }
+
+    const GenerateOptions& options_;
+    int failures_ = 0;
+};
+
+// The enemy file name with the folder separator of this system.
+std::string enemyDatName(int n) {
+    std::string name = enemyFileName(n);
+    for (char& c : name)
+        if (c == '\\') c = '/';
+    return name;
+}
+
+void writeEnemies(Writer& out) {
+    for (int n = 0; n < kEnemyCount; ++n) {
+        const RenderedFigure figure = renderFigure(enemyCreature(n));
+        out.picture("body/ene" + std::to_string(n) + ".bmp", figure.sheet);
+        out.authorFile(enemyDatName(n), enemyFileBytes(figure));
+    }
+}
+
+}  // namespace
+
+int generateAll(const GenerateOptions& options) {
+    Writer out(options);
+    writeEnemies(out);
+    return out.failures();
+}
