@@ -1,0 +1,12 @@
+# Shared helpers of the tests: tiny data sets, running a program binary,
+# reading its JSON-lines trace.
+add_library(qmx_test_support STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/support/data_fixture.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/support/program_run.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/support/trace_reader.cpp)
+target_include_directories(qmx_test_support PUBLIC ${CMAKE_CURRENT_LIST_DIR}/support)
+target_link_libraries(qmx_test_support PUBLIC qmx_runtime)
+
+add_executable(test_support ${CMAKE_CURRENT_LIST_DIR}/test_support.cpp)
+target_link_libraries(test_support PRIVATE qmx_test_support GTest::gtest_main)
+gtest_discover_tests(test_support)
