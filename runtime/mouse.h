@@ -28,9 +28,12 @@ enum class MouseVariant {
     Editor,  // leftButton is only ever 0 or 1
 };
 
-// Empties the device buffer and chooses the poll's variant; MouseState
-// keeps its start values.
+// Chooses the poll's variant. Events already queued stay for the first poll.
 void initMouse(MouseVariant variant);
+
+// Empties the device buffer and puts MouseState back to its start values
+// (for tests).
+void resetMouseDevice();
 
 // Adds an event to the device buffer; an event beyond the 16th pending one
 // is dropped.

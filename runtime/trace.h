@@ -25,6 +25,7 @@ void traceBool(TraceLine& line, bool value);
 void traceFloat(TraceLine& line, float value);
 void traceString(TraceLine& line, const std::string& utf8);
 // Shorthands for "key": value inside an object.
+void traceField(TraceLine& line, const char* key, int value);
 void traceField(TraceLine& line, const char* key, int64_t value);
 void traceField(TraceLine& line, const char* key, float value);
 void traceField(TraceLine& line, const char* key, bool value);

@@ -20,10 +20,10 @@ extern uint8_t keyState[256];
 // given the key code after the number-pad mapping.
 using KeyDownHook = void (*)(int code);
 
-// Opens the display for the window title, then handles the messages that
-// are already waiting (a headless run's frame-0 script events). With no
-// display: a message on stderr and exit code 1.
+// Names the window (initVideo opens it) and installs the program's extra
+// key-down handling.
 void createMainWindow(const char* title, KeyDownHook keyDownHook = nullptr);
+const char* mainWindowTitle();
 
 // Handles one window message: keys set and clear flags (Escape and Pause
 // end the program), close ends it, mouse events go to the device buffer.
@@ -39,7 +39,9 @@ int getKeyDown();
 int getKeyLeft();
 int getKeyRight();
 
-// The millisecond timer, read at the top of every frame.
+// The millisecond timer, read at the top of every frame. Its first call
+// handles the messages waiting before the first frame (a headless run's
+// frame-0 script events).
 uint32_t readTimer();
 
 // Writes the frame's trace line, shows the frame, then handles messages
