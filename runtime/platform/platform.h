@@ -39,7 +39,8 @@ struct ScriptedEvent {
 
 // --- Backend choice, once at start-up ---------------------------------------
 // Headless: no window, no audio device, a virtual clock that the frame end
-// advances, device events taken from the script.
+// advances, device events taken from the script. Calling it again starts a
+// fresh headless session (clock 0, frame 0, new script, no voices).
 void useHeadless(std::vector<ScriptedEvent> script);
 bool isHeadless();
 
@@ -54,9 +55,13 @@ void presentFrame(const uint16_t* pixels);
 // The last presented frame, 640x480 RGB565.
 const uint16_t* presentedFrame();
 // Takes the next device event, waiting at most `timeoutMs` for one (0: do
-// not wait). False when none came. Headless: the script's events of the
-// current frame in file order; when they are used up, the virtual clock moves
-// on by `timeoutMs` and false is returned.
+// not wait). False when none came. SDL: events come in arrival order, except
+// that a run of mouse motion with nothing else between is merged into one X
+// and one Y event; such a run is held back until something else arrives or
+// the wait is over, so that a fast mouse cannot flood the 16-event buffer.
+// Headless: the script's events of the current frame in file order; when
+// they are used up, the virtual clock moves on by `timeoutMs` and false is
+// returned.
 bool waitEvent(Event& event, uint32_t timeoutMs);
 // Milliseconds; headless: the virtual clock, which only waitEvent advances.
 uint32_t ticks();
