@@ -11,6 +11,10 @@ constexpr int kSoundCount = 20;
 // could not be loaded in `failedFile`.
 int32_t initSound(const char** failedFile);
 
+// The file voice `index` is loaded from ("wave2\\Kill.wav" for 0 to 11),
+// or null for an index outside 0 to 19.
+const char* soundFileName(int index);
+
 // Plays voice `index` once; a voice still playing goes on unchanged.
 void playSound(int index);
 
