@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# Desktop test: runs the real game on the SDL backend under Xvfb, checks that
+# its window shows a picture that is not all black, then ends it with a real
+# Escape key press and expects exit code 1. Exit 77 (skipped) when Xvfb or
+# xdotool is missing. Never hangs: everything it started is killed on exit.
+#
+# usage: desktop_test.sh GAME DATADIR
+set -u
+
+game=${1:?usage: desktop_test.sh GAME DATADIR}
+data=${2:?usage: desktop_test.sh GAME DATADIR}
+
+for tool in Xvfb xdotool xwd od; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "SKIP: $tool is not installed"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+
+cleanup() {
+    if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
+        # A message box under X11 ignores SIGTERM: dismiss it, then insist.
+        xdotool key Return >/dev/null 2>&1
+        sleep 0.3
+        kill -9 "$game_pid" 2>/dev/null
+    fi
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    if [ -s "$work/game.log" ]; then
+        echo "--- game output ---"
+        cat "$work/game.log"
+    fi
+    exit 1
+}
+
+# The X server picks a free display number and tells it on fd 3.
+start_xvfb() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -br 3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        if [ -s "$work/display" ]; then
+            export DISPLAY=":$(head -n1 "$work/display")"
+            return 0
+        fi
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    cat "$work/xvfb.log"
+    fail "Xvfb did not start"
+}
+
+# Big-endian 32-bit field number $2 of the XWD header in file $1.
+xwd_field() {
+    od -An -tu1 -j $(($2 * 4)) -N4 "$1" | awk '{ print (($1 * 256 + $2) * 256 + $3) * 256 + $4 }'
+}
+
+# Counts the pixels that are not black in an XWD dump of the window (32 bits
+# a pixel, 24 of them colour). The image data is the dump's last
+# bytes_per_line * height bytes; the fourth byte of a pixel is not colour.
+lit_pixels() {
+    local file=$1 height bytes_per_line bits byte_order
+    height=$(xwd_field "$file" 5)
+    byte_order=$(xwd_field "$file" 7)
+    bits=$(xwd_field "$file" 11)
+    bytes_per_line=$(xwd_field "$file" 12)
+    [ "$bits" -eq 32 ] || { echo 0; return; }
+    tail -c $((height * bytes_per_line)) "$file" | od -An -v -tu1 -w4 |
+        awk -v msb="$byte_order" '{ c = msb ? $2 + $3 + $4 : $1 + $2 + $3; if (c > 0) n++ } END { print n + 0 }'
+}
+
+# Waits up to $1 tenths of a second for the game to end; its code in $status.
+wait_for_exit() {
+    for _ in $(seq "$1"); do
+        if ! kill -0 "$game_pid" 2>/dev/null; then
+            wait "$game_pid"
+            status=$?
+            game_pid=""
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+start_xvfb
+
+SDL_AUDIODRIVER=dummy "$game" --windowed --data "$data" >"$work/game.log" 2>&1 &
+game_pid=$!
+
+# Waits up to 20 s for the game's window to be mapped; fails early if the
+# game ends first.
+window=""
+for _ in $(seq 200); do
+    window=$(xdotool search --onlyvisible --name '^qmx_DD$' 2>/dev/null | head -n1)
+    [ -n "$window" ] && break
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended before its window appeared"
+    sleep 0.1
+done
+[ -n "$window" ] || fail "the game window did not appear within 20 s"
+
+# Let a few 50 ms frames reach the screen, then look at the window.
+sleep 1
+xwd -silent -id "$window" >"$work/window.xwd" || fail "no screenshot of the window"
+lit=$(lit_pixels "$work/window.xwd")
+[ "$lit" -gt 3000 ] || fail "the window is black ($lit pixels not black)"
+
+xdotool windowfocus --sync "$window" >/dev/null 2>&1
+xdotool key Escape || fail "could not send Escape"
+status=""
+wait_for_exit 50 || fail "the game did not end within 5 s of Escape"
+[ "$status" -eq 1 ] || fail "exit code $status after Escape, expected 1"
+echo "PASS: window shown ($lit pixels not black), Escape ended the game with exit code 1"
+exit 0
