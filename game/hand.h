@@ -6,3 +6,6 @@
 
 void controlHand(GameState& game);
 void drawHandCursor(const GameState& game);
+
+// Index of the part the hand holds (1 to 11), or -1 when it holds nothing.
+int grabbedPart(const GameState& game);
