@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "data_fixture.h"
-#include "editor_fixture.h"
 #include "enemy_file.h"
+#include "locked_folder.h"
 #include "program_run.h"
 #include "trace_reader.h"
 
@@ -145,7 +145,7 @@ TEST_F(EditorRun, EscapeEndsWithCode1) {
 TEST_F(EditorRun, MissingSheetStopsWithItsMessage) {
     std::remove((dir + "/body/ene1.bmp").c_str());
     ProgramResult result;
-    run("1 keydown RIGHT\n1 keyup RIGHT\n", 10, result);
+    run("1 keydown RIGHT\n2 keyup RIGHT\n", 10, result);
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("body\\ene1.bmp"), std::string::npos) << result.err;
 }
