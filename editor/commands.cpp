@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "enemy_file.h"
+#include "files.h"
 #include "part_edit.h"
 #include "window.h"
 
@@ -11,7 +12,7 @@ void saveCommand(EditorState& editor) {
     if (saveBody(editor.body, n) || editor.saveFailureReported) return;
     editor.saveFailureReported = true;
     std::fprintf(stderr, "editor: could not save %s; the file on disk is unchanged\n",
-                 enemyFileName(n).c_str());
+                 nativePath(enemyFileName(n).c_str()).c_str());
 }
 
 void loadCommand(EditorState& editor) { loadBody(editor.body, currentEnemy(editor)); }
