@@ -5,7 +5,10 @@
 #include "creatures.h"
 #include "enemy_file.h"
 #include "enemy_record.h"
+#include "grounds.h"
 #include "output.h"
+#include "preview.h"
+#include "sprites.h"
 
 namespace {
 
@@ -21,6 +24,9 @@ public:
                 if (c == '/') c = '_';
             writePreviewPng(image, (options_.previewDir + "/" + flat).c_str());
         }
+    }
+    void preview(const std::string& name, const Image& image) {
+        if (!options_.previewDir.empty()) writePreviewPng(image, (options_.previewDir + "/" + name).c_str());
     }
     void authorFile(const std::string& name, const std::vector<uint8_t>& bytes) {
         check(name, writeIfAbsent(options_.dataDir + "/" + name, bytes));
@@ -47,11 +53,26 @@ std::string enemyDatName(int n) {
 }
 
 void writeEnemies(Writer& out) {
+    const Image grounds[3] = {paintCityStreet(), paintNest(), paintSlopeStreet()};
     for (int n = 0; n < kEnemyCount; ++n) {
         const RenderedFigure figure = renderFigure(enemyCreature(n));
         out.picture("body/ene" + std::to_string(n) + ".bmp", figure.sheet);
         out.authorFile(enemyDatName(n), enemyFileBytes(figure));
+        out.preview("linked_ene" + std::to_string(n) + ".png", linkedFigureOver(grounds[n % 3], figure));
     }
+}
+
+void writeGrounds(Writer& out) {
+    out.picture("gnd/biru.bmp", paintCityStreet());
+    out.picture("gnd/n_nest.bmp", paintNest());
+    out.picture("gnd/sakamiti.bmp", paintSlopeStreet());
+}
+
+void writeSprites(Writer& out) {
+    out.picture("lion.bmp", paintOpenHand());
+    out.picture("lion_h.bmp", paintGripHand());
+    out.picture("lion_h-.bmp", paintHoldMark());
+    out.picture("bloods2.bmp", paintBloodStrip());
 }
 
 }  // namespace
@@ -59,5 +80,7 @@ void writeEnemies(Writer& out) {
 int generateAll(const GenerateOptions& options) {
     Writer out(options);
     writeEnemies(out);
+    writeGrounds(out);
+    writeSprites(out);
     return out.failures();
 }
