@@ -23,8 +23,11 @@ game_pid=""
 
 cleanup() {
     if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
-        # A message box under X11 ignores SIGTERM: dismiss it, then insist.
-        xdotool key Return >/dev/null 2>&1
+        # A message box under X11 ignores SIGTERM: dismiss it with a key
+        # press, then insist.
+        for w in $(xdotool search --class '.*' 2>/dev/null); do
+            xdotool windowfocus "$w" key Return >/dev/null 2>&1
+        done
         sleep 0.3
         kill -9 "$game_pid" 2>/dev/null
     fi
@@ -64,18 +67,24 @@ xwd_field() {
     od -An -tu1 -j $(($2 * 4)) -N4 "$1" | awk '{ print (($1 * 256 + $2) * 256 + $3) * 256 + $4 }'
 }
 
-# Counts the pixels that are not black in an XWD dump of the window (32 bits
-# a pixel, 24 of them colour). The image data is the dump's last
-# bytes_per_line * height bytes; the fourth byte of a pixel is not colour.
+# Counts the pixels that are not black in an XWD dump of a 24-bit window
+# (3 or 4 bytes a pixel; a fourth byte is not colour). The image data is the
+# dump's last bytes_per_line * height bytes, one line of od output per row.
 lit_pixels() {
-    local file=$1 height bytes_per_line bits byte_order
+    local file=$1 width height byte_order bits bytes_per_line
+    width=$(xwd_field "$file" 4)
     height=$(xwd_field "$file" 5)
     byte_order=$(xwd_field "$file" 7)
     bits=$(xwd_field "$file" 11)
     bytes_per_line=$(xwd_field "$file" 12)
-    [ "$bits" -eq 32 ] || { echo 0; return; }
-    tail -c $((height * bytes_per_line)) "$file" | od -An -v -tu1 -w4 |
-        awk -v msb="$byte_order" '{ c = msb ? $2 + $3 + $4 : $1 + $2 + $3; if (c > 0) n++ } END { print n + 0 }'
+    if [ "$(xwd_field "$file" 3)" -ne 24 ] || { [ "$bits" -ne 24 ] && [ "$bits" -ne 32 ]; }; then
+        echo "unsupported"
+        return
+    fi
+    tail -c $((height * bytes_per_line)) "$file" | od -An -v -tu1 -w"$bytes_per_line" |
+        awk -v w="$width" -v step=$((bits / 8)) -v skip=$((bits == 32 && byte_order == 1)) '
+            { for (x = 0; x < w; x++) { i = x * step + skip + 1; if ($i + $(i + 1) + $(i + 2) > 0) n++ } }
+            END { print n + 0 }'
 }
 
 # Waits up to $1 tenths of a second for the game to end; its code in $status.
@@ -112,6 +121,7 @@ done
 sleep 1
 xwd -silent -id "$window" >"$work/window.xwd" || fail "no screenshot of the window"
 lit=$(lit_pixels "$work/window.xwd")
+[ "$lit" != unsupported ] || fail "the screenshot is not a 24-bit picture"
 [ "$lit" -gt 3000 ] || fail "the window is black ($lit pixels not black)"
 
 xdotool windowfocus --sync "$window" >/dev/null 2>&1
