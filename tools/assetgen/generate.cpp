@@ -8,7 +8,10 @@
 #include "grounds.h"
 #include "output.h"
 #include "preview.h"
+#include "signal.h"
+#include "sounds.h"
 #include "sprites.h"
+#include "wav_writer.h"
 
 namespace {
 
@@ -24,6 +27,9 @@ public:
                 if (c == '/') c = '_';
             writePreviewPng(image, (options_.previewDir + "/" + flat).c_str());
         }
+    }
+    void sound(const std::string& name, const std::vector<int16_t>& samples) {
+        check(name, writeGenerated(options_.dataDir + "/" + name, encodeWav(samples, kSampleRate)));
     }
     void preview(const std::string& name, const Image& image) {
         if (!options_.previewDir.empty()) writePreviewPng(image, (options_.previewDir + "/" + name).c_str());
@@ -52,8 +58,7 @@ std::string enemyDatName(int n) {
     return name;
 }
 
-void writeEnemies(Writer& out) {
-    const Image grounds[3] = {paintCityStreet(), paintNest(), paintSlopeStreet()};
+void writeEnemies(Writer& out, const Image (&grounds)[3]) {
     for (int n = 0; n < kEnemyCount; ++n) {
         const RenderedFigure figure = renderFigure(enemyCreature(n));
         out.picture("body/ene" + std::to_string(n) + ".bmp", figure.sheet);
@@ -62,10 +67,10 @@ void writeEnemies(Writer& out) {
     }
 }
 
-void writeGrounds(Writer& out) {
-    out.picture("gnd/biru.bmp", paintCityStreet());
-    out.picture("gnd/n_nest.bmp", paintNest());
-    out.picture("gnd/sakamiti.bmp", paintSlopeStreet());
+void writeGrounds(Writer& out, const Image (&grounds)[3]) {
+    out.picture("gnd/biru.bmp", grounds[0]);
+    out.picture("gnd/n_nest.bmp", grounds[1]);
+    out.picture("gnd/sakamiti.bmp", grounds[2]);
 }
 
 void writeSprites(Writer& out) {
@@ -75,12 +80,19 @@ void writeSprites(Writer& out) {
     out.picture("bloods2.bmp", paintBloodStrip());
 }
 
+void writeSounds(Writer& out) {
+    out.sound("wave2/Kill.wav", synthHit());
+    for (int n = 1; n <= kScreamCount; ++n) out.sound("wave2/himei" + std::to_string(n) + ".wav", synthScream(n));
+}
+
 }  // namespace
 
 int generateAll(const GenerateOptions& options) {
     Writer out(options);
-    writeEnemies(out);
-    writeGrounds(out);
+    const Image grounds[3] = {paintCityStreet(), paintNest(), paintSlopeStreet()};
+    writeGrounds(out, grounds);
+    writeEnemies(out, grounds);
     writeSprites(out);
+    writeSounds(out);
     return out.failures();
 }
