@@ -14,7 +14,7 @@ namespace {
 
 const char kEnemy3[] = "body/QMXD_ene 3.dat";
 
-class Commands : public EditorFolder {
+class EditorCommands : public EditorFolder {
 protected:
     void SetUp() override {
         EditorFolder::SetUp();
@@ -37,7 +37,7 @@ protected:
     }
 };
 
-TEST_F(Commands, SaveWritesTheWholeBodyUnderTheEnemyNumber) {
+TEST_F(EditorCommands, SaveWritesTheWholeBodyUnderTheEnemyNumber) {
     editor.enemyIndex = 11;   // enemy 3
     editor.body.parts[head].srcX = 123.0f;
     editor.body.parts[head].width = -7.0f;
@@ -54,14 +54,14 @@ TEST_F(Commands, SaveWritesTheWholeBodyUnderTheEnemyNumber) {
     EXPECT_EQ(back.parts[soul].hold, kSoulHold);
 }
 
-TEST_F(Commands, SaveIntoAMissingFileCreatesIt) {
+TEST_F(EditorCommands, SaveIntoAMissingFileCreatesIt) {
     std::remove(path("body/QMXD_ene 0.dat").c_str());
     editor.enemyIndex = 0;
     withB();
     EXPECT_EQ(fileBytes("body/QMXD_ene 0.dat"), encoded());
 }
 
-TEST_F(Commands, BDoesNothingOnPartRowsAndTest) {
+TEST_F(EditorCommands, BDoesNothingOnPartRowsAndTest) {
     const std::vector<unsigned char> before = fileBytes(kEnemy3);
     editor.body.parts[head].srcX = 99.0f;
     const Body edited = editor.body;
@@ -74,7 +74,7 @@ TEST_F(Commands, BDoesNothingOnPartRowsAndTest) {
     EXPECT_EQ(editor.body.parts[leftFoot].srcX, edited.parts[leftFoot].srcX);
 }
 
-TEST_F(Commands, NothingWithoutB) {
+TEST_F(EditorCommands, NothingWithoutB) {
     const std::vector<unsigned char> before = fileBytes(kEnemy3);
     editor.body.parts[head].srcX = 99.0f;
     for (int32_t row : {kRowSave, kRowLoad, kRowReset}) {
@@ -87,7 +87,7 @@ TEST_F(Commands, NothingWithoutB) {
 
 // In the frame in which an arrow changed the enemy, the figure shown is still
 // the old one: saving it would overwrite the next enemy's file with it.
-TEST_F(Commands, HeldSaveWaitsForTheNextEnemyToLoad) {
+TEST_F(EditorCommands, HeldSaveWaitsForTheNextEnemyToLoad) {
     const std::vector<unsigned char> enemy4 = fileBytes("body/QMXD_ene 4.dat");
     editor.body.parts[head].srcX = 55.0f;
     editor.enemyIndex = 4;
@@ -100,7 +100,7 @@ TEST_F(Commands, HeldSaveWaitsForTheNextEnemyToLoad) {
     EXPECT_EQ(editor.body.parts[head].srcX, 55.0f);
 }
 
-TEST_F(Commands, FailedSaveKeepsTheOldFileAndIsToldOnce) {
+TEST_F(EditorCommands, FailedSaveKeepsTheOldFileAndIsToldOnce) {
     const std::vector<unsigned char> before = fileBytes(kEnemy3);
     editor.body.parts[head].srcX = 321.0f;
     LockedFolder lock(path("body"));
@@ -117,7 +117,7 @@ TEST_F(Commands, FailedSaveKeepsTheOldFileAndIsToldOnce) {
     EXPECT_EQ(err.find('\n'), err.size() - 1) << err;   // exactly one line
 }
 
-TEST_F(Commands, LoadReadsTheFileWithoutRelinking) {
+TEST_F(EditorCommands, LoadReadsTheFileWithoutRelinking) {
     // A file whose soul was stored somewhere no linking would put it.
     Body stored = editor.body;
     stored.parts[soul].x = 333.0f;
@@ -138,7 +138,7 @@ TEST_F(Commands, LoadReadsTheFileWithoutRelinking) {
     EXPECT_EQ(editor.body.parts[rightArm].parent, linkTo(hips));
 }
 
-TEST_F(Commands, LoadOfAMissingFileChangesNothing) {
+TEST_F(EditorCommands, LoadOfAMissingFileChangesNothing) {
     std::remove(path(kEnemy3).c_str());
     const Body before = editor.body;
     editor.menuSelection = kRowLoad;
@@ -146,7 +146,7 @@ TEST_F(Commands, LoadOfAMissingFileChangesNothing) {
     EXPECT_EQ(std::memcmp(&before, &editor.body, sizeof before), 0);
 }
 
-TEST_F(Commands, ResetThenTestRelinksAnEmptyFigure) {
+TEST_F(EditorCommands, ResetThenTestRelinksAnEmptyFigure) {
     editor.body.parts[soul].x = 50.0f;
     editor.menuSelection = kRowReset;
     withB();

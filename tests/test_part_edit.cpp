@@ -191,7 +191,7 @@ TEST_F(SheetOutline, ClippedAtTheScreenEdges) {
     EXPECT_EQ(painted(), 10 + 10 - 1);
 }
 
-class Preview : public ::testing::Test {
+class PreviewPart : public ::testing::Test {
 protected:
     void SetUp() override {
         clearSurface(backBuffer);
@@ -200,7 +200,7 @@ protected:
     }
 };
 
-TEST_F(Preview, DrawsThePartWhereTheLinkedFigurePlacesIt) {
+TEST_F(PreviewPart, DrawsThePartWhereTheLinkedFigurePlacesIt) {
     Body body{};
     body.parts[head] = BodyPart{0, 0, 0, 0, 0, 0, 10, 5, 4, 3, 0};
     body.parts[rightFoot] = BodyPart{0, 0, 0, 0, 0, 0, 20, 17, 2, 3, 0};   // soul y 460
@@ -218,7 +218,7 @@ TEST_F(Preview, DrawsThePartWhereTheLinkedFigurePlacesIt) {
     EXPECT_EQ(body.parts[head].x, 10.0f);        // the Body is not changed
 }
 
-TEST_F(Preview, NoPictureForEmptyOrInvertedRectangles) {
+TEST_F(PreviewPart, NoPictureForEmptyOrInvertedRectangles) {
     Body body{};
     body.parts[head] = BodyPart{0, 0, 0, 0, 0, 0, 10, 5, -4, 3, 0};
     linkBodyForEdit(body);
@@ -230,7 +230,7 @@ TEST_F(Preview, NoPictureForEmptyOrInvertedRectangles) {
     for (uint16_t v : backBuffer.pixels) ASSERT_EQ(v, 0);
 }
 
-class Cursor : public PartEdit {
+class EditorCursor : public PartEdit {
 protected:
     void SetUp() override {
         PartEdit::SetUp();
@@ -243,7 +243,7 @@ protected:
     }
 };
 
-TEST_F(Cursor, OpenHandGripsWhileTheLeftButtonIsDown) {
+TEST_F(EditorCursor, OpenHandGripsWhileTheLeftButtonIsDown) {
     mouse.mouseX = 100;
     mouse.mouseY = 60;
     drawEditorCursor();
@@ -258,7 +258,7 @@ TEST_F(Cursor, OpenHandGripsWhileTheLeftButtonIsDown) {
     EXPECT_EQ(backBuffer.at(100, 60), 0x2222);
 }
 
-TEST_F(Cursor, OffTheScreenAtTheRightEnd) {
+TEST_F(EditorCursor, OffTheScreenAtTheRightEnd) {
     mouse.mouseX = 640;
     mouse.mouseY = 0;
     drawEditorCursor();
