@@ -92,6 +92,12 @@ void paintTorso(cairo_t* cr, const Slot& s) {
 
 void paintHips(cairo_t* cr, const Slot& s) {
     const Box& b = s.box;
+    // Tops of the thighs first, so the fur's ragged hem lies over them.
+    for (int side = -1; side <= 1; side += 2) {
+        cairo_rectangle(cr, b.cx() + (side < 0 ? -b.w * 0.42 : b.w * 0.08), b.bottom() - 16.0, b.w * 0.34, 20);
+    }
+    fillRound(cr, kSkin, Pt{double(b.x), 0}, Pt{double(b.right()), 0});
+    cairo_new_path(cr);
     cairo_new_sub_path(cr);
     cairo_move_to(cr, b.x + 4.0, b.y - 6.0);
     cairo_line_to(cr, b.right() - 4.0, b.y - 6.0);
@@ -100,12 +106,6 @@ void paintHips(cairo_t* cr, const Slot& s) {
     cairo_close_path(cr);
     fillRound(cr, kFur, Pt{double(b.x), 0}, Pt{double(b.right()), 0});
     ink(cr, kFur);
-    // Skin of the thighs showing under the fur.
-    for (int side = -1; side <= 1; side += 2) {
-        cairo_rectangle(cr, b.cx() + (side < 0 ? -b.w * 0.42 : b.w * 0.08), b.bottom() - 6.0, b.w * 0.34, 10);
-    }
-    fillRound(cr, kSkin, Pt{double(b.x), 0}, Pt{double(b.right()), 0});
-    cairo_new_path(cr);
     // Spots on the fur and a rope belt.
     const Pt spots[5] = {{0.2, 0.5}, {0.42, 0.3}, {0.62, 0.62}, {0.8, 0.35}, {0.35, 0.72}};
     for (const Pt& p : spots) ellipsePath(cr, b.x + b.w * p.x, b.y + b.h * p.y, 6, 4);

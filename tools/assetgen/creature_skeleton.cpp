@@ -156,6 +156,10 @@ void paintArm(cairo_t* cr, const Slot& s) {
 void paintHand(cairo_t* cr, const Slot& s) {
     const Box& b = s.box;
     const double cx = s.top.x;
+    // Shadowed webbing between the finger roots, so no gap between knuckles shows through.
+    roundRectPath(cr, cx - 17, b.y + 8, 34, b.h * 0.42, 6);
+    fillFlat(cr, kShadow);
+    cairo_new_path(cr);
     for (int i = 0; i < 4; ++i) {
         const double fx = cx - 13 + i * 8.5;
         const double len = b.h * (0.55 + 0.12 * std::sin((i + 0.5) / 4 * M_PI));

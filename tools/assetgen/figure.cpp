@@ -2,6 +2,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -71,6 +73,32 @@ Rect tightRect(const Image& sheet, const Box& box) {
             }
     if (x1 < x0) return Rect{};
     return Rect{x0, y0, x1 - x0 + 1, y1 - y0 + 1};
+}
+
+// Black pixels of a box that no black path connects to the box's border
+// would let the ground show through the middle of a part; they become a
+// dark ink colour instead (they are tiny gaps between touching outlines).
+void closeGaps(Image& sheet, const Box& box) {
+    std::vector<char> open(size_t(box.w) * box.h, 0);
+    std::vector<std::pair<int, int>> todo;
+    auto visit = [&](int x, int y) {
+        if (x < box.x || y < box.y || x >= box.right() || y >= box.bottom() || !sheet.isBlack(x, y)) return;
+        char& seen = open[size_t(y - box.y) * box.w + (x - box.x)];
+        if (!seen) seen = 1, todo.push_back({x, y});
+    };
+    for (int x = box.x; x < box.right(); ++x) visit(x, box.y), visit(x, box.bottom() - 1);
+    for (int y = box.y; y < box.bottom(); ++y) visit(box.x, y), visit(box.right() - 1, y);
+    while (!todo.empty()) {
+        const auto [x, y] = todo.back();
+        todo.pop_back();
+        visit(x + 1, y), visit(x - 1, y), visit(x, y + 1), visit(x, y - 1);
+    }
+    for (int y = box.y; y < box.bottom(); ++y)
+        for (int x = box.x; x < box.right(); ++x)
+            if (sheet.isBlack(x, y) && !open[size_t(y - box.y) * box.w + (x - box.x)]) {
+                uint8_t* p = sheet.at(x, y);
+                p[0] = 28, p[1] = 20, p[2] = 30;
+            }
 }
 
 PartPainter painterOf(const Creature& c, int part) {
@@ -146,6 +174,7 @@ RenderedFigure renderFigure(const Creature& creature) {
     result.sheet = imageFromSurface(surface, true);
     cairo_surface_destroy(surface);
     for (int part = 1; part < kPartCount; ++part) {
+        closeGaps(result.sheet, layout.slots[part].box);
         result.rects[part] = tightRect(result.sheet, layout.slots[part].box);
         if (result.rects[part].w == 0) {
             std::fprintf(stderr, "assetgen: %s: part %d has no pixels\n", creature.name, part);

@@ -12,9 +12,9 @@ const Rgb kOutline = rgb(74, 36, 26);
 
 // Draws with the hand's own frame: fingers point up (-y), then the frame
 // is turned so that up points at the sprite's top-left corner.
-cairo_t* handFrame(cairo_surface_t* surface) {
+cairo_t* handFrame(cairo_surface_t* surface, double cx, double cy) {
     cairo_t* cr = cairo_create(surface);
-    cairo_translate(cr, 64, 66);
+    cairo_translate(cr, cx, cy);
     cairo_rotate(cr, -M_PI / 4);
     return cr;
 }
@@ -42,7 +42,7 @@ Image finish(cairo_surface_t* surface, cairo_t* cr) {
 
 Image paintOpenHand() {
     cairo_surface_t* surface = newCanvas(kHandSpriteSize, kHandSpriteSize);
-    cairo_t* cr = handFrame(surface);
+    cairo_t* cr = handFrame(surface, 64, 66);
     // Thumb out to the side, four fingers spread, the middle one reaching the corner.
     finger(cr, Pt{18, 6}, Pt{40, -20}, 15);
     finger(cr, Pt{-19, -10}, Pt{-30, -62}, 13);
@@ -55,14 +55,19 @@ Image paintOpenHand() {
 
 Image paintGripHand() {
     cairo_surface_t* surface = newCanvas(kHandSpriteSize, kHandSpriteSize);
-    cairo_t* cr = handFrame(surface);
-    palm(cr, 56, 60);
-    // Curled fingers: four knuckles along the top, the foremost one at the corner.
+    cairo_t* cr = handFrame(surface, 58, 60);
+    palm(cr, 58, 62);
+    // Curled fingers: four knuckles along the top, the foremost ones at the corner.
     for (int i = 0; i < 4; ++i) {
         const double x = -21 + i * 14;
-        roundRectPath(cr, x - 8, -52 + std::abs(i - 1) * 3, 16, 34, 8);
+        const double top = -64 + std::abs(i - 1.5) * 4;
+        roundRectPath(cr, x - 8, top, 16, 46, 8);
         fillRound(cr, kSkin, Pt{x - 8, 0}, Pt{x + 8, 0});
         strokeIn(cr, kOutline, 4);
+        // The folded-under finger ends, in shadow below the middle joint.
+        roundRectPath(cr, x - 6, top + 20, 12, 20, 5);
+        fillFlat(cr, scaled(kSkin, 0.78));
+        strokeIn(cr, kOutline, 2.5);
     }
     // Thumb folded across the front.
     limbPath(cr, Pt{26, 4}, Pt{-8, -16}, 16, 14);
