@@ -52,6 +52,8 @@ void startGame(GameState& game, uint32_t seed) {
 }
 
 void gameFrame(GameState& game, uint32_t frameStart) {
+    // Only this frame's plays are kept (the trace reads them at its end).
+    clearSoundPlays();
     pollMouse();
     if (game.gameMode == Title)
         titleFrame(game);

@@ -22,6 +22,7 @@ struct SoundPlay {
     int buffer;
     bool started;
 };
-// The plays since the last clearSoundPlays (the trace clears it per frame).
+// The plays since the last clearSoundPlays: each game frame starts by
+// clearing them, so they hold one frame's plays for its trace line.
 const std::vector<SoundPlay>& soundPlays();
 void clearSoundPlays();

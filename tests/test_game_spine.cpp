@@ -16,6 +16,7 @@
 #include "mouse.h"
 #include "platform/platform.h"
 #include "play.h"
+#include "soundbank.h"
 #include "stage.h"
 #include "title.h"
 #include "video.h"
@@ -310,4 +311,12 @@ TEST(FrameRate, StaysFiniteWhenTheTimerHasNotMoved) {
     EXPECT_EQ(frameRate(0xFFFFFFF0u, 0x22u), 20.0);   // the timer wrapped
     EXPECT_TRUE(std::isfinite(frameRate(500, 500)));
     EXPECT_EQ(frameRate(500, 500), 1000.0);
+}
+
+TEST_F(GameSpineTest, SoundPlaysAreKeptForOneFrameOnly) {
+    start();
+    playSound(12);
+    ASSERT_EQ(soundPlays().size(), 1u);
+    gameFrame(game, readTimer());   // a title frame plays nothing
+    EXPECT_TRUE(soundPlays().empty());
 }
