@@ -1,5 +1,6 @@
 #include "generate.h"
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include "bmp_writer.h"
 #include "creatures.h"
@@ -21,12 +22,10 @@ public:
 
     void picture(const std::string& name, const Image& image) {
         check(name, writeGenerated(options_.dataDir + "/" + name, encodeBmp(image)));
-        if (!options_.previewDir.empty()) {
-            std::string flat = name.substr(0, name.size() - 4) + ".png";
-            for (char& c : flat)
-                if (c == '/') c = '_';
-            writePreviewPng(image, (options_.previewDir + "/" + flat).c_str());
-        }
+        std::string flat = name.substr(0, name.size() - 4) + ".png";
+        for (char& c : flat)
+            if (c == '/') c = '_';
+        preview(flat, image);
     }
     void sound(const std::string& name, const std::vector<int16_t>& samples) {
         check(name, writeGenerated(options_.dataDir + "/" + name, encodeWav(samples, kSampleRate)));
@@ -88,6 +87,10 @@ void writeSounds(Writer& out) {
 }  // namespace
 
 int generateAll(const GenerateOptions& options) {
+    if (!options.previewDir.empty()) {
+        std::error_code ignored;
+        std::filesystem::create_directories(options.previewDir, ignored);
+    }
     Writer out(options);
     const Image grounds[3] = {paintCityStreet(), paintNest(), paintSlopeStreet()};
     writeGrounds(out, grounds);
