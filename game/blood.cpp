@@ -18,6 +18,9 @@ constexpr float kGravity = 0.25f;
 constexpr float kFloorTop = 380.0f;
 constexpr int kHitSounds = 12;
 
+// The picture a splash shows; 0 or below: the slot is free.
+float& animFrame(BloodSplash& splash) { return splash.life; }
+
 // Copies picture `cell` (1 to 6) of the blood strip with its top-left
 // corner at the splash's position.
 void drawCell(Surface& destination, const BloodSplash& splash, int cell) {
@@ -27,29 +30,29 @@ void drawCell(Surface& destination, const BloodSplash& splash, int cell) {
 
 BloodSplash* firstFreeSlot(GameState& game) {
     for (BloodSplash& slot : game.bloodSlots)
-        if (slot.life <= 0.0f) return &slot;
+        if (animFrame(slot) <= 0.0f) return &slot;
     return nullptr;
 }
 
 void fall(BloodSplash& splash) {
     splash.vy += kGravity;
-    splash.life += kPictureStep;
+    animFrame(splash) += kPictureStep;
     movePart(splash, splash.vx, splash.vy);
     if (splash.y > kFloorTop) {
-        splash.life = kLandedPicture;
+        animFrame(splash) = kLandedPicture;
         splash.y = kFloorTop;
     }
-    drawCell(backBuffer, splash, truncToInt(splash.life));
+    drawCell(backBuffer, splash, truncToInt(animFrame(splash)));
 }
 
 } // namespace
 
-void spawnBlood(GameState& game, float x, float y) {
+void spawnBlood(GameState& game, float px, float py) {
     BloodSplash* splash = firstFreeSlot(game);
     if (splash == nullptr) return;
-    splash->life = kFirstPicture;
-    splash->x = x - kHalfCell;
-    splash->y = y - kHalfCell;
+    animFrame(*splash) = kFirstPicture;
+    splash->x = px - kHalfCell;
+    splash->y = py - kHalfCell;
     splash->vx = kStartVx;
     splash->vy = kStartVy;
     // The first picture stains the ground at once.
@@ -59,12 +62,13 @@ void spawnBlood(GameState& game, float x, float y) {
 
 void updateBlood(GameState& game) {
     for (BloodSplash& splash : game.bloodSlots) {
-        if (splash.life > 0.0f && splash.life < kLandedPicture) {
+        const float frame = animFrame(splash);
+        if (frame > 0.0f && frame < kLandedPicture) {
             fall(splash);
-        } else if (splash.life == kLandedPicture) {
+        } else if (frame == kLandedPicture) {
             // The landed splash stays on the ground as a stain.
             drawCell(backgroundSurface, splash, 6);
-            splash.life = 0.0f;
+            animFrame(splash) = 0.0f;
         }
         // A splash whose picture ran past 6.0 in the air is left alone
         // until the next stage start empties its slot.

@@ -13,8 +13,9 @@ constexpr float kSweepDamage = 1.0f;
 constexpr int16_t kHandRight = 640;
 constexpr int16_t kHandBottom = 480;
 
+// The hand's move this frame: the mouse counts times 1.5, truncated.
 struct HandStep {
-    int32_t x, y;
+    int32_t stepX, stepY;
 };
 
 // The hand position is a 16-bit pixel that wraps like one.
@@ -24,8 +25,8 @@ int16_t addWrapped(int16_t position, int32_t step) {
 }
 
 void moveHand(HandStep step) {
-    mouse.mouseX = addWrapped(mouse.mouseX, step.x);
-    mouse.mouseY = addWrapped(mouse.mouseY, step.y);
+    mouse.mouseX = addWrapped(mouse.mouseX, step.stepX);
+    mouse.mouseY = addWrapped(mouse.mouseY, step.stepY);
 }
 
 void clearMoves() {
@@ -62,9 +63,9 @@ void grab(GameState& game) {
 // A free part follows the hand and keeps the step's speed for its throw.
 void drag(BodyPart& part, HandStep step) {
     moveHand(step);
-    movePart(part, static_cast<float>(step.x), static_cast<float>(step.y));
-    part.vx = static_cast<float>(step.x * kThrowFactor);
-    part.vy = static_cast<float>(step.y * kThrowFactor);
+    movePart(part, static_cast<float>(step.stepX), static_cast<float>(step.stepY));
+    part.vx = static_cast<float>(step.stepX * kThrowFactor);
+    part.vy = static_cast<float>(step.stepY * kThrowFactor);
     clearMoves();
 }
 
@@ -89,8 +90,8 @@ void sweep(GameState& game, HandStep step) {
         if (hasParent(part)) {
             part.life -= kSweepDamage;
         } else {
-            part.vx = static_cast<float>(step.x * kKnockFactor);
-            part.vy = static_cast<float>(step.y * kKnockFactor);
+            part.vx = static_cast<float>(step.stepX * kKnockFactor);
+            part.vy = static_cast<float>(step.stepY * kKnockFactor);
         }
     }
 }

@@ -49,7 +49,8 @@ bool bounceOffEdges(BodyPart& part) {
 // A loose part falls, bounces, is hurt by hard impacts and slows down.
 void moveFreePart(BodyPart& part) {
     part.vy = static_cast<float>(part.vy + kGravity);
-    if (bounceOffEdges(part)) {
+    const bool contact = bounceOffEdges(part);
+    if (contact) {
         // What decides is the vertical speed after the bounce, whatever edge.
         if (std::fabs(part.vy) < kImpactSpeed)
             part.vy = 0.0f;

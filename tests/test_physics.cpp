@@ -41,6 +41,7 @@ const MotionCase kMotionCases[] = {
     {"thrown against the top", 100, -2, 1, -10, 100.8f, 10.824f, 0.784f, 7.74576f, 0},
     {"left and bottom at once", -2, 445, -2, 10, 3.96f, 437.0944f, 0.9408f, -4.856544f, 0},
     {"touching left and bottom exactly", 0, 440, 0, 0, 0, 440.22f, 0, 0.2178f, 4},
+    {"touching right and top exactly", 620, 0, 0, 0, 620, 0.22f, 0, 0.2178f, 4},
 };
 
 TEST_F(PhysicsTest, FreePartMovesBouncesAndIsHurtByHardImpacts) {
