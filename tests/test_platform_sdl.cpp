@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 #include "platform/platform.h"
@@ -21,14 +22,27 @@ PcmFormat pcm(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bits) {
     return format;
 }
 
-TEST(PlatformSdlDisplay, NoDisplayIsAClearError) {
-    setenv("SDL_VIDEODRIVER", "no_such_driver", 1);
+void expectNoDisplay(const char* situation) {
     std::string error;
     DisplayOptions options;
     options.title = "test";
-    EXPECT_FALSE(openDisplay(options, error));
-    EXPECT_NE(error.find("display"), std::string::npos) << error;
+    EXPECT_FALSE(openDisplay(options, error)) << situation;
+    EXPECT_NE(error.find("display"), std::string::npos) << situation << ": " << error;
     closeDisplay();
+}
+
+TEST(PlatformSdlDisplay, NoDisplayIsAClearError) {
+    setenv("SDL_VIDEODRIVER", "no_such_driver", 1);
+    expectNoDisplay("unknown driver");
+}
+
+TEST(PlatformSdlDisplay, NoWindowSystemIsNotAnInvisibleWindow) {
+    // SDL would fall back on its offscreen driver and run unseen.
+    if (access("/dev/dri", F_OK) == 0) GTEST_SKIP() << "a console display may answer here";
+    unsetenv("SDL_VIDEODRIVER");
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    expectNoDisplay("no DISPLAY");
 }
 
 TEST(PlatformSdlDisplay, OpensPresentsWaitsAndCloses) {

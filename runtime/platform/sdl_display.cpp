@@ -24,6 +24,17 @@ void setHints() {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
 }
 
+// SDL falls back on its invisible drivers when no window system answers;
+// a game nobody can see is no display unless they were asked for by name.
+bool invisibleFallback() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver) return true;
+    const std::string name = driver;
+    if (name != "offscreen" && name != "dummy") return false;
+    const char* requested = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    return !requested || std::string(requested).find(name) == std::string::npos;
+}
+
 SDL_Window* createWindow(const DisplayOptions& options) {
     if (options.windowed) {
         const int scale = options.scale < 1 ? 1 : (options.scale > 16 ? 16 : options.scale);
@@ -79,6 +90,11 @@ bool openDisplay(const DisplayOptions& options, std::string& error) {
         return false;
     }
     gDisplay.videoStarted = true;
+    if (invisibleFallback()) {
+        error = "cannot open the display: no window system found (DISPLAY or WAYLAND_DISPLAY not set?)";
+        closeDisplay();
+        return false;
+    }
     gDisplay.window = createWindow(options);
     if (!gDisplay.window) {
         error = std::string("cannot open a window: ") + SDL_GetError();
