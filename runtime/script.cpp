@@ -1,5 +1,7 @@
 #include "script.h"
 
+#include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <map>
 #include <sstream>
@@ -11,11 +13,25 @@ namespace {
 
 using platform::Event;
 
+// A decimal int32 (leading zeros do not make it octal); anything else,
+// including a number out of range, is not understood.
 bool parseInt(const std::string& word, long& value) {
     if (word.empty()) return false;
     char* end = nullptr;
-    value = std::strtol(word.c_str(), &end, 0);
-    return *end == '\0';
+    errno = 0;
+    const long long v = std::strtoll(word.c_str(), &end, 10);
+    if (*end != '\0' || errno == ERANGE || v < INT32_MIN || v > INT32_MAX) return false;
+    value = long(v);
+    return true;
+}
+
+bool parseHexByte(const std::string& digits, int& value) {
+    if (digits.empty() || digits.size() > 2) return false;
+    char* end = nullptr;
+    const long v = std::strtol(digits.c_str(), &end, 16);
+    if (*end != '\0' || v <= 0) return false;
+    value = int(v);
+    return true;
 }
 
 Event mouseEvent(uint32_t offset, int32_t data) {
@@ -45,13 +61,8 @@ bool keyCode(const std::string& name, int& code) {
         code = it->second;
         return true;
     }
-    long value;
-    if (name.size() > 2 && name[0] == '0' && (name[1] == 'x' || name[1] == 'X') && parseInt(name, value) &&
-        value > 0 && value <= 0xFF) {
-        code = int(value);
-        return true;
-    }
-    return false;
+    return name.size() > 2 && name[0] == '0' && (name[1] == 'x' || name[1] == 'X') &&
+           parseHexByte(name.substr(2), code);
 }
 
 // The events of one line after its frame number; false when not understood.
