@@ -1,17 +1,11 @@
 # Tests of the platform seam; included by tests/CMakeLists.txt.
 
-function(qmx_platform_test name)
-  add_executable(${name} ${CMAKE_CURRENT_LIST_DIR}/${name}.cpp)
-  target_link_libraries(${name} PRIVATE qmx_runtime GTest::gtest_main)
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30)
-endfunction()
-
-qmx_platform_test(test_platform_keys)
-qmx_platform_test(test_platform_event_queue)
-qmx_platform_test(test_platform_headless)
-qmx_platform_test(test_platform_bmp)
+qmx_test(test_platform_keys qmx_runtime)
+qmx_test(test_platform_event_queue qmx_runtime)
+qmx_test(test_platform_headless qmx_runtime)
+qmx_test(test_platform_bmp qmx_runtime)
 # The SDL backend itself, on SDL's dummy video and audio drivers.
-qmx_platform_test(test_platform_sdl)
+qmx_test(test_platform_sdl qmx_runtime)
 
 # The real SDL backend under Xvfb, driven by real X input; skipped (77)
 # where Xvfb or xdotool is missing.

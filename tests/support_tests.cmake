@@ -7,6 +7,4 @@ add_library(qmx_test_support STATIC
 target_include_directories(qmx_test_support PUBLIC ${CMAKE_CURRENT_LIST_DIR}/support)
 target_link_libraries(qmx_test_support PUBLIC qmx_runtime)
 
-add_executable(test_support ${CMAKE_CURRENT_LIST_DIR}/test_support.cpp)
-target_link_libraries(test_support PRIVATE qmx_test_support GTest::gtest_main)
-gtest_discover_tests(test_support)
+qmx_test(test_support)

@@ -42,7 +42,7 @@ fs::path freshFolder(const std::string& tag) {
 }
 
 int runAssetgen(const fs::path& dir) {
-    const std::string command = std::string("\"") + ASSETGEN_EXE + "\" \"" + dir.string() + "\"";
+    const std::string command = std::string("\"") + ASSETGEN_BINARY + "\" \"" + dir.string() + "\"";
     return std::system(command.c_str());
 }
 
@@ -430,7 +430,7 @@ TEST(Assetgen, KeepsTheAuthorsEnemyFileAndThePlayersHighScore) {
 }
 
 TEST(Assetgen, WithoutAFolderItExplainsItsUse) {
-    const std::string command = std::string("\"") + ASSETGEN_EXE + "\" 2>/dev/null";
+    const std::string command = std::string("\"") + ASSETGEN_BINARY + "\" 2>/dev/null";
     EXPECT_NE(std::system(command.c_str()), 0);
 }
 

@@ -47,7 +47,7 @@ protected:
         trace = dir + "/trace.jsonl";
     }
     std::vector<Json> run(const std::string& script, int frames, ProgramResult& result) {
-        result = runHeadless(QMX_EDITOR_BIN, dir, frames, writeScript(dir, script), trace);
+        result = runHeadless(EDITOR_BINARY, dir, frames, writeScript(dir, script), trace);
         std::string errors;
         std::vector<Json> lines = readTrace(trace, &errors);
         EXPECT_TRUE(errors.empty()) << errors;
@@ -88,14 +88,14 @@ TEST_F(EditorRun, MarksARectangleAndSavesIt) {
     EXPECT_EQ(saved.parts[head].life, 4.0f);
 }
 
-#ifdef QMX_GAME_BIN
+#ifdef GAME_BINARY
 TEST_F(EditorRun, GamePlaysTheSavedEnemy) {
     ProgramResult result;
     run(kMarkHeadAndSave, 9, result);
     ASSERT_EQ(result.exitCode, 0) << result.err;
 
     const std::string gameTrace = dir + "/game.jsonl";
-    const ProgramResult game = runHeadless(QMX_GAME_BIN, dir, 5,
+    const ProgramResult game = runHeadless(GAME_BINARY, dir, 5,
                                            writeScript(dir, "1 press left\n2 release left\n"),
                                            gameTrace, {"--seed", "1"});
     EXPECT_EQ(game.exitCode, 0) << game.err;
