@@ -46,6 +46,16 @@ fail() {
     exit 1
 }
 
+# The server has told its number; on a busy machine it may still be slow to
+# answer the first clients, so wait until it does.
+wait_for_server() {
+    for _ in $(seq 100); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # The X server picks a free display number and tells it on fd 3.
 start_xvfb() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -br 3>"$work/display" 2>"$work/xvfb.log" &
@@ -53,7 +63,8 @@ start_xvfb() {
     for _ in $(seq 100); do
         if [ -s "$work/display" ]; then
             export DISPLAY=":$(head -n1 "$work/display")"
-            return 0
+            wait_for_server && return 0
+            break
         fi
         kill -0 "$xvfb_pid" 2>/dev/null || break
         sleep 0.1
